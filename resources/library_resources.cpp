@@ -1,0 +1,17 @@
+#include "resources/library_resources.h"
+
+#include "resources/string_table.h"
+
+namespace tessaly::res {
+
+const platform::ResourceModule& LibraryModule() {
+  static const platform::ResourceModule module{"Tessaly", LibraryStrings()};
+  return module;
+}
+
+std::string LibraryString(UINT id) {
+  const auto text = platform::FindStringIn(LibraryModule(), id);
+  return text ? std::string(*text) : std::string();
+}
+
+}  // namespace tessaly::res
