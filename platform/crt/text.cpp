@@ -1,5 +1,7 @@
 #include "platform/crt/text.h"
 
+#include <algorithm>
+
 namespace platform::crt {
 
 namespace {
@@ -27,6 +29,16 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   for (std::size_t i = 0; i < prefix.size(); ++i)
     if (AsciiLower(text[i]) != AsciiLower(prefix[i])) return false;
   return true;
+}
+
+int CompareIgnoringCase(std::string_view a, std::string_view b) {
+  const std::size_t common = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    const auto left = static_cast<unsigned char>(AsciiLower(a[i]));
+    const auto right = static_cast<unsigned char>(AsciiLower(b[i]));
+    if (left != right) return left < right ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 }  // namespace platform::crt

@@ -18,6 +18,10 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 // _strnicmp-style prefix test: does `text` begin with `prefix`, ASCII letters without case.
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
 
+// Orders two texts as a sorted list shows them: bytes compared with ASCII letters folded to
+// lower case. Negative, zero or positive, as strcmp.
+int CompareIgnoringCase(std::string_view a, std::string_view b);
+
 // ASCII lower-casing of one character (no locale involved).
 constexpr char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
