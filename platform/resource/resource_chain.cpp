@@ -10,6 +10,14 @@ std::vector<const ResourceModule*>& Chain() {
   static std::vector<const ResourceModule*> chain;
   return chain;
 }
+
+template <typename Resource>
+const Resource* FindById(std::span<const Resource> ResourceModule::*table, UINT id) {
+  for (const ResourceModule* module : Chain())
+    for (const Resource& entry : module->*table)
+      if (entry.id == id) return &entry;
+  return nullptr;
+}
 }  // namespace
 
 void JoinResourceChain(const ResourceModule& module) {
@@ -18,6 +26,10 @@ void JoinResourceChain(const ResourceModule& module) {
 }
 
 void LeaveResourceChain(const ResourceModule& module) { std::erase(Chain(), &module); }
+
+bool IsInResourceChain(const ResourceModule& module) {
+  return std::find(Chain().begin(), Chain().end(), &module) != Chain().end();
+}
 
 std::optional<std::string_view> FindString(UINT id) {
   for (const ResourceModule* module : Chain())
@@ -30,5 +42,9 @@ std::optional<std::string_view> FindStringIn(const ResourceModule& module, UINT 
     if (entry.id == id) return entry.text;
   return std::nullopt;
 }
+
+const DialogTemplate* FindDialog(UINT id) { return FindById(&ResourceModule::dialogs, id); }
+
+const IconResource* FindIcon(UINT id) { return FindById(&ResourceModule::icons, id); }
 
 }  // namespace platform

@@ -7,6 +7,8 @@
 #include <span>
 #include <string_view>
 
+#include "platform/resource/dialog_template.h"
+#include "platform/resource/icon_resource.h"
 #include "platform/win32/types.h"
 
 namespace platform {
@@ -19,15 +21,22 @@ struct StringResource {
 struct ResourceModule {
   std::string_view name;
   std::span<const StringResource> strings;
+  std::span<const DialogTemplate> dialogs = {};
+  std::span<const IconResource> icons = {};
 };
 
 void JoinResourceChain(const ResourceModule& module);
 void LeaveResourceChain(const ResourceModule& module);
+bool IsInResourceChain(const ResourceModule& module);
 
 // The first module of the chain that has the string.
 std::optional<std::string_view> FindString(UINT id);
 
 // One module's own string, whatever the chain holds.
 std::optional<std::string_view> FindStringIn(const ResourceModule& module, UINT id);
+
+// The first template or icon of that id in the chain; null when no module has one.
+const DialogTemplate* FindDialog(UINT id);
+const IconResource* FindIcon(UINT id);
 
 }  // namespace platform
