@@ -67,17 +67,21 @@ std::error_code ResolveLinks(const std::string& path, std::string& target) {
   return std::make_error_code(std::errc::too_many_symbolic_link_levels);
 }
 
-std::error_code ReadAll(int fd, std::string& text) {
-  text.clear();
-  char chunk[1 << 16];
+// Reads straight into the text: the file's size is known, one more read finds the end.
+std::error_code ReadAll(int fd, std::string& text, std::size_t expected) {
+  text.resize(expected + 1);
+  std::size_t filled = 0;
   for (;;) {
+    if (filled == text.size()) text.resize(text.size() * 2);
     if (!faults::Step()) return LastError();
-    const ssize_t got = ::read(fd, chunk, sizeof chunk);
+    const ssize_t got = ::read(fd, text.data() + filled, text.size() - filled);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return LastError();
-    if (got == 0) return {};
-    text.append(chunk, static_cast<std::size_t>(got));
+    if (got == 0) break;
+    filled += static_cast<std::size_t>(got);
   }
+  text.resize(filled);
+  return {};
 }
 
 std::error_code WriteAll(int fd, std::string_view text) {
@@ -185,8 +189,7 @@ std::error_code ReadFile(const std::string& path, FileText& out) {
   if (S_ISDIR(info.st_mode)) return std::make_error_code(std::errc::is_a_directory);
   if (!S_ISREG(info.st_mode)) return std::make_error_code(std::errc::invalid_argument);
   out.exists = true;
-  out.text.reserve(static_cast<std::size_t>(info.st_size));
-  return ReadAll(file.Get(), out.text);
+  return ReadAll(file.Get(), out.text, static_cast<std::size_t>(info.st_size));
 }
 
 std::error_code UpdateFile(const std::string& path, const Edit& edit, const WriteOptions& options) {
