@@ -87,6 +87,10 @@ const CliCase kCases[] = {
     {"GarbageFileReadsWithoutACrash", std::string("\0\xff[\x01]=\r\r\n[S\0]\n=\n[", 16),
      {"ini", "get", "FILE", "S", "k", "--default", "d"}, 0, "d\n"},
     // the tab's options
+    {"SettingsOfAGarbageFile", std::string("\xff\xfe[WEB\0]\r\x1a\x1a=\n[WEB]\nSimulateCache\n\0\0", 28),
+     {"settings", "summary", "FILE"}, 0,
+     "0\tBrowser cache\tYes\n1\tCache HTML pages\tNo\n1\tDownload non-HTML resources\tYes\n"
+     "1\tSimulate a new user each iteration\tYes\n"},
     {"SettingsShowEmpty", "", {"settings", "show", "FILE"}, 0, kLoadedEmpty},
     {"SettingsShowMissingFile", std::nullopt, {"settings", "show", "FILE"}, 0, kLoadedEmpty},
     {"SettingsShowCacheOff", "[WEB]\nSimulateCache=0\nCacheHtmlPages=yes\nResetContext=no\n", {"settings", "show", "FILE"}, 0,
