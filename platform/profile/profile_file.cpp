@@ -67,17 +67,21 @@ std::error_code ResolveLinks(const std::string& path, std::string& target) {
   return std::make_error_code(std::errc::too_many_symbolic_link_levels);
 }
 
-std::error_code ReadAll(int fd, std::string& text) {
-  text.clear();
-  char chunk[1 << 16];
+// Reads straight into the text: the file's size is known, one more read finds the end.
+std::error_code ReadAll(int fd, std::string& text, std::size_t expected) {
+  text.resize(expected + 1);
+  std::size_t filled = 0;
   for (;;) {
+    if (filled == text.size()) text.resize(text.size() * 2);
     if (!faults::Step()) return LastError();
-    const ssize_t got = ::read(fd, chunk, sizeof chunk);
+    const ssize_t got = ::read(fd, text.data() + filled, text.size() - filled);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return LastError();
-    if (got == 0) return {};
-    text.append(chunk, static_cast<std::size_t>(got));
+    if (got == 0) break;
+    filled += static_cast<std::size_t>(got);
   }
+  text.resize(filled);
+  return {};
 }
 
 std::error_code WriteAll(int fd, std::string_view text) {
@@ -115,23 +119,28 @@ std::error_code LockFolder(const std::string& folder, Fd& lock) {
   if (!faults::Step()) return LastError();
   lock.Reset(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!lock.Valid()) return LastError();
-  struct stat info {};
-  if (::fstat(lock.Get(), &info) != 0) return LastError();
-  if (MarkedReadOnly(info) || ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
-    return std::make_error_code(std::errc::permission_denied);
-  }
   while (::flock(lock.Get(), LOCK_EX) != 0) {
     if (errno != EINTR) return LastError();
   }
   return {};
 }
 
+// Whether the file may be replaced: the folder and an existing file must both be writable.
+std::error_code CheckWritable(const std::string& path, const std::string& folder, const FileText& current,
+                              const struct stat& info, int folder_fd) {
+  struct stat folder_info {};
+  if (::fstat(folder_fd, &folder_info) != 0) return LastError();
+  if (MarkedReadOnly(folder_info) || ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+    return std::make_error_code(std::errc::permission_denied);
+  }
+  if (current.exists && !MayWrite(path, info)) return std::make_error_code(std::errc::permission_denied);
+  return {};
+}
+
 // The current file under the lock: its text and, when it exists, its status.
 std::error_code ReadCurrent(const std::string& path, FileText& current, struct stat& info) {
   if (auto error = ReadFile(path, current)) return error;
-  if (!current.exists) return {};
-  if (::stat(path.c_str(), &info) != 0) return LastError();
-  if (!MayWrite(path, info)) return std::make_error_code(std::errc::permission_denied);
+  if (current.exists && ::stat(path.c_str(), &info) != 0) return LastError();
   return {};
 }
 
@@ -185,8 +194,7 @@ std::error_code ReadFile(const std::string& path, FileText& out) {
   if (S_ISDIR(info.st_mode)) return std::make_error_code(std::errc::is_a_directory);
   if (!S_ISREG(info.st_mode)) return std::make_error_code(std::errc::invalid_argument);
   out.exists = true;
-  out.text.reserve(static_cast<std::size_t>(info.st_size));
-  return ReadAll(file.Get(), out.text);
+  return ReadAll(file.Get(), out.text, static_cast<std::size_t>(info.st_size));
 }
 
 std::error_code UpdateFile(const std::string& path, const Edit& edit, const WriteOptions& options) {
@@ -202,7 +210,8 @@ std::error_code UpdateFile(const std::string& path, const Edit& edit, const Writ
   struct stat info {};
   if (auto error = ReadCurrent(target, current, info)) return error;
   const std::optional<std::string> text = edit(current.text);
-  if (!text) return {};
+  if (!text) return {};  // nothing changes, so nothing needs to be writable either
+  if (auto error = CheckWritable(target, folder, current, info, lock.Get())) return error;
   return Replace(target, current, info, *text, options, lock.Get());
 }
 

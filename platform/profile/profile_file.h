@@ -33,7 +33,8 @@ using Edit = std::function<std::optional<std::string>(std::string_view current)>
 // new text is written to a temporary file in the same folder, flushed, given the
 // original's permissions and renamed over the original; a path through symbolic links is
 // written at their target. On any failure the original stays exactly as it was and no
-// temporary file is left behind.
+// temporary file is left behind. A write that changes nothing succeeds without touching the
+// file, also where the file could not be written.
 std::error_code UpdateFile(const std::string& path, const Edit& edit, const WriteOptions& options = {});
 
 }  // namespace platform::profile

@@ -16,6 +16,14 @@ std::size_t FindByte(std::string_view text, std::size_t from, char byte) {
 }
 
 bool IsQuote(char c) { return c == '"' || c == '\''; }
+
+bool MayBeHeader(std::string_view content) {
+  for (char c : content) {
+    if (c == '[') return true;
+    if (!IsBlank(c)) return false;
+  }
+  return false;
+}
 }  // namespace
 
 LineReader::LineReader(std::string_view text) : m_text(text) {
@@ -78,7 +86,10 @@ Lookup Find(std::string_view text, std::string_view section, const std::string_v
   LineReader reader(text);
   LineSpan line;
   while (reader.Next(line)) {
-    const ParsedLine parsed = ParseLine(text.substr(line.begin, line.end - line.begin));
+    const std::string_view content = text.substr(line.begin, line.end - line.begin);
+    // Until the section is found only headers matter: skip other lines without parsing them.
+    if (!found.section_found && !MayBeHeader(content)) continue;
+    const ParsedLine parsed = ParseLine(content);
     if (!found.section_found) {
       if (parsed.kind == LineKind::Section && NamesMatch(parsed.name, section)) {
         found.section_found = true;

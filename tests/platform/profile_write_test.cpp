@@ -87,6 +87,17 @@ TEST(ProfileWrite, LeavesTheFileAloneWhenNothingChanges) {
   EXPECT_EQ(ReadFile(file), kOriginal);
 }
 
+TEST(ProfileWrite, ChangingNothingInAReadOnlyFileSucceeds) {
+  TempDir dir;
+  const std::string file = dir / "default.cfg";
+  WriteFile(file, kOriginal);
+  ::chmod(file.c_str(), 0444);
+  EXPECT_TRUE(WritePrivateProfileStringA("General", "CannedScriptType", "0", file.c_str()));
+  EXPECT_TRUE(Write(file, "Missing", nullptr));
+  EXPECT_FALSE(Write(file, "SimulateCache", "0"));
+  EXPECT_EQ(ReadFile(file), kOriginal);
+}
+
 TEST(ProfileWrite, CreatesANewFileWithTheUmaskApplied) {
   TempDir dir;
   const std::string file = dir / "new.cfg";

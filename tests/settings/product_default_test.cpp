@@ -1,7 +1,6 @@
 // Adjusting a settings file to a product default, with the per-user registry value.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <string>
 
@@ -9,6 +8,7 @@
 #include "settings/module_state.h"
 #include "settings/product_default.h"
 #include "tests/support/case_name.h"
+#include "tests/support/scoped_env.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -28,9 +28,8 @@ struct ProductCase {
 
 class ProductDefault : public ::testing::TestWithParam<ProductCase> {
  protected:
-  void SetUp() override { ::setenv("XDG_CONFIG_HOME", m_config.Path().c_str(), 1); }
-  void TearDown() override { ::unsetenv("XDG_CONFIG_HOME"); }
   TempDir m_config;
+  tessaly::test::ScopedEnv m_configHome{"XDG_CONFIG_HOME", m_config.Path().c_str()};
   TempDir m_scripts;
 };
 
