@@ -89,7 +89,7 @@ Outcome PointerOnto(HWND window) {
   if (!IsWindow(window)) return Outcome::NoWindow;
   HWND target = window;
   while (!TakesPointer(target) && (GetWindowLongA(target, GWL_STYLE) & WS_CHILD)) target = GetParent(target);
-  if (!TakesPointer(target)) return Outcome::Unreachable;
+  if (!TakesPointer(target) || !Reachable(target)) return Outcome::Unreachable;
   SendMessageA(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   SendMessageA(target, WM_MOUSEMOVE, 0, 0);
   return Finish(Outcome::Done);

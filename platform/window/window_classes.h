@@ -30,6 +30,3 @@ LRESULT ListBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CheckListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace platform::window
-
-// The default processing of dialogs: their font, Close as Cancel, OK and Cancel ending them.
-LRESULT DefDlgProcA(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
