@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/window/frame_window.h"
 #include "platform/window/observer.h"
 #include "platform/window/window.h"
 #include "tests/platform/window_test_support.h"
@@ -140,6 +141,32 @@ TEST_F(WindowTree, RectanglesOfNestedWindowsAddUpToTheirTopLevelWindow) {
   EXPECT_EQ(rect.left, 0);
   EXPECT_EQ(rect.right, 20);
   EXPECT_EQ(rect.bottom, 10);
+}
+
+}  // namespace
+
+namespace {
+
+class FrameWindow : public tessaly::test::WindowTest {};
+
+TEST_F(FrameWindow, RequestsToTheApplicationReachTheSinkAndUpkeepDoesNot) {
+  struct Sink : platform::window::TopLevelSink {
+    std::vector<UINT> heard;
+    std::optional<LRESULT> OnMessage(HWND, UINT message, WPARAM, LPARAM) override {
+      heard.push_back(message);
+      if (message == WM_COMMANDHELP) return TRUE;
+      return std::nullopt;
+    }
+  } sink;
+  const HWND frame = platform::window::CreateFrameWindow("Run-time settings", 640, 480, &sink);
+  ASSERT_NE(frame, nullptr);
+  const HWND page = Child(frame, "Button", 1);
+  SetWindowTextA(frame, "renamed");
+  EXPECT_EQ(SendMessageA(frame, WM_COMMANDHELP, 131223, 0), TRUE);
+  HELPINFO info{sizeof(HELPINFO), HELPINFO_WINDOW, 1, page, 0, {0, 0}};
+  SendMessageA(page, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+  DestroyWindow(frame);
+  EXPECT_EQ(sink.heard, (std::vector<UINT>{WM_COMMANDHELP, WM_HELP}));
 }
 
 }  // namespace
