@@ -41,5 +41,6 @@ void PrintPair(std::string_view name, std::string_view value);
 void AddIniCommands(CLI::App& app);
 void AddRegistryCommands(CLI::App& app);
 void AddSettingsCommands(CLI::App& app);
+void AddUaCommands(CLI::App& app);
 
 }  // namespace tessaly::cli

@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
   AddIniCommands(app);
   AddRegistryCommands(app);
   AddSettingsCommands(app);
+  AddUaCommands(app);
 
   try {
     app.parse(argc, argv);
