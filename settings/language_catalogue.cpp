@@ -78,11 +78,10 @@ void CLanguageCatalogue::Read(const std::string& path, std::string_view storedCo
     return;
   }
   for (std::size_t start = 0; start < text->size();) {
-    const std::size_t lineFeed = text->find('\n', start);
-    const std::size_t upToLineFeed = lineFeed == std::string::npos ? text->size() - start : lineFeed + 1 - start;
-    const std::size_t length = upToLineFeed < kPieceLength ? upToLineFeed : kPieceLength;
-    std::string_view piece(text->data() + start, length);
-    start += length;
+    std::string_view piece = std::string_view(*text).substr(start, kPieceLength);
+    const std::size_t lineFeed = piece.find('\n');
+    if (lineFeed != std::string_view::npos) piece = piece.substr(0, lineFeed + 1);
+    start += piece.size();
     // The piece ends at its line feed, and as a C text at a NUL.
     piece = piece.substr(0, piece.find_first_of(std::string_view("\n\0", 2)));
     AddLine(piece, storedCode, languageList);
