@@ -3,18 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "settings/edition.h"
 #include "tests/support/case_name.h"
+#include "tests/support/run_program.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -27,27 +24,12 @@ using Args = std::vector<std::string>;
 constexpr bool kEarlier = tessaly::kEdition == tessaly::Edition::Earlier;
 const std::string kBuiltTool = TESSALY_BINARY_DIR "/bin/tessaly";
 
-struct Outcome {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-std::string Quoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
+using Outcome = tessaly::test::ProgramResult;
 
 class ToolRun : public ::testing::Test {
  protected:
   Outcome Run(const Args& args, const std::string& tool = kBuiltTool) const {
-    std::string command = Quoted(tool);
-    for (const std::string& arg : args) command += " " + Quoted(arg);
-    command += " >" + Quoted(m_dir / "out") + " 2>" + Quoted(m_dir / "err") + " </dev/null";
-    const int status = std::system(command.c_str());
-    const int exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return {exitCode, ReadFile(m_dir / "out"), ReadFile(m_dir / "err")};
+    return tessaly::test::RunProgram(tool, args);
   }
 
   // A copy of the tool in an installation of its own, with or without a catalogue.
