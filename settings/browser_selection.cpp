@@ -68,6 +68,7 @@ void CBrowserSelection::FillVersions() {
 }
 
 std::string CBrowserSelection::LanguageCode() const {
+  if (m_languages.KeptCode()) return *m_languages.KeptCode();
   // Without a selection there is no name to look up, even if a line has an empty one.
   if (!m_lists.languages.Selection()) return {};
   return m_languages.CodeFor(m_lists.languages.Text());

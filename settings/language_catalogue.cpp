@@ -9,6 +9,7 @@
 #include "resources/format_string.h"
 #include "resources/library_resources.h"
 #include "resources/resource_ids.h"
+#include "settings/settings_file.h"
 #include "settings/user_agent_keys.h"
 
 namespace tessaly {
@@ -68,6 +69,8 @@ void CLanguageCatalogue::Load(const std::string& settingsFile, CPickList& langua
   const std::string storedCode =
       ReadDialogText(settingsFile, user_agent_keys::kLanguage, user_agent_keys::kDefaultLanguage);
   Read(CataloguePath(), storedCode, languageList);
+  m_keptCode =
+      m_strOpenFailure.empty() ? std::nullopt : ReadWholeText(settingsFile, kWebSection, user_agent_keys::kLanguage);
 }
 
 void CLanguageCatalogue::Read(const std::string& path, std::string_view storedCode, CPickList& languageList) {

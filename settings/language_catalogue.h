@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,10 @@ class CLanguageCatalogue {
   // When the file could not be opened, the message that says so; else empty.
   const std::string& OpenFailure() const { return m_strOpenFailure; }
 
+  // The stored language code when the file could not be opened: with no list to choose from,
+  // nobody chose another language, so a store keeps it.
+  const std::optional<std::string>& KeptCode() const { return m_keptCode; }
+
   // "<base>/dat/lang_code.txt", the base being the folder that holds the running program's folder.
   static std::string CataloguePath();
 
@@ -42,6 +47,7 @@ class CLanguageCatalogue {
   // When two lines share a name, the later one's code counts.
   std::map<std::string, std::string, std::less<>> m_codes;
   std::string m_strOpenFailure;
+  std::optional<std::string> m_keptCode;
 };
 
 }  // namespace tessaly

@@ -290,10 +290,19 @@ TEST_F(Dialog, NoLanguageChosenStoresNoCodeEvenWithAnEmptyName) {
   EXPECT_EQ(Stored("BrowserLanguage"), "");
 }
 
-TEST_F(Dialog, MissingCatalogueComposesWithoutLanguage) {
+// Without a catalogue nobody can choose a language: the stored one is kept, not wiped.
+TEST_F(Dialog, MissingCatalogueKeepsTheStoredLanguage) {
   ::unlink((m_dir / "dat/lang_code.txt").c_str());
   Opened("BrowserLanguage=de-de\nUseCustomAgent=0\nBrowserPlatform=WinXP\nBrowserVer=7.0\n");
   EXPECT_NE(m_selection.Languages().OpenFailure(), "");
+  const tessaly::BrowserSelectionStored stored = m_selection.Store();
+  EXPECT_EQ(stored.userAgent, "Mozilla/4.0 (compatible; MSIE 7.0; Windows NT 5.1; de-de)");
+  EXPECT_EQ(Stored("BrowserLanguage"), "de-de");
+}
+
+TEST_F(Dialog, MissingCatalogueAndNoStoredLanguageComposesWithoutLanguage) {
+  ::unlink((m_dir / "dat/lang_code.txt").c_str());
+  Opened("UseCustomAgent=0\nBrowserPlatform=WinXP\nBrowserVer=7.0\n");
   const tessaly::BrowserSelectionStored stored = m_selection.Store();
   EXPECT_EQ(stored.userAgent, "Mozilla/4.0 (compatible; MSIE 7.0; Windows NT 5.1)");
   EXPECT_EQ(Stored("BrowserLanguage"), "");
