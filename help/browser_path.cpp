@@ -36,10 +36,13 @@ Read OpenCommand(HKEY key, std::string& command) {
 }  // namespace
 
 std::string ProgramBetweenQuotes(std::string_view command) {
+  // The quote that closes the program's own: a command that quotes its argument too
+  // ("/usr/bin/web" -url "%1") must still name the program alone.
   const std::size_t first = command.find('"');
-  const std::size_t last = command.rfind('"');
-  if (first == std::string_view::npos || last == first) return {};
-  return std::string(command.substr(first + 1, last - first - 1));
+  if (first == std::string_view::npos) return {};
+  const std::size_t closing = command.find('"', first + 1);
+  if (closing == std::string_view::npos) return {};
+  return std::string(command.substr(first + 1, closing - first - 1));
 }
 
 std::string GetBrowserPath() {

@@ -7,7 +7,8 @@
 
 namespace tessaly {
 
-// The text between the first and the last double quote of `command`; empty without two quotes.
+// The program of an open command: the text inside its first pair of double quotes; empty
+// without such a pair.
 std::string ProgramBetweenQuotes(std::string_view command);
 
 }  // namespace tessaly

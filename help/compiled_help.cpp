@@ -19,7 +19,9 @@ BOOL OpenCompiledHelp(DWORD contextId) {
   // File names keep their case here: upper-casing the path would name a file that is not there.
   char folder[OS_DIR_NAME_BUFFER];
   os_get_dir_name(executable, folder);
-  const std::string file = std::string(folder) + "/" + kCompiledHelpFile;
+  std::string file = folder;
+  if (!file.empty() && file.back() != '/') file += '/';
+  file += kCompiledHelpFile;
   if (folder[0] == '\0' || file.size() >= kPathLimit) return FALSE;
   HtmlHelpA(nullptr, file.c_str(), HH_HELP_CONTEXT, contextId);
   return TRUE;

@@ -12,7 +12,7 @@ namespace tessaly {
 void LaunchHelp(int helpId);
 
 // The program registered for HTML files: the registry's open command for "htmlfile" (the text
-// between its first and its last double quote), or, when that key is absent, the desktop's
+// inside its first pair of double quotes), or, when that key is absent, the desktop's
 // default program for text/html. Empty when there is none, or when it is too long to use.
 std::string GetBrowserPath();
 

@@ -107,6 +107,9 @@ std::string Unescape(std::string_view value) {
       case 'r':
         text += '\r';
         break;
+      case '\\':
+        text += '\\';
+        break;
       default:
         text += '\\', text += next;
     }
