@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -97,9 +98,11 @@ TEST_P(DesktopBrowser, FindsTheDefaultProgramForHtml) {
   std::filesystem::create_directories(std::filesystem::path(m_dir / c.list).parent_path());
   WriteFile(m_dir / c.list, c.content);
   if (c.desktop) ::setenv("XDG_CURRENT_DESKTOP", c.desktop, 1);
+  const char* path = std::getenv("PATH");
+  const std::string previousPath = path ? path : "";
   ::setenv("PATH", (m_dir / "web").c_str(), 1);
   EXPECT_EQ(GetBrowserPath(), c.found ? m_browser : "");
-  ::setenv("PATH", "/usr/local/bin:/usr/bin:/bin", 1);
+  ::setenv("PATH", previousPath.c_str(), 1);
   EXPECT_TRUE(m_debug.empty());
 }
 
