@@ -42,5 +42,6 @@ void AddIniCommands(CLI::App& app);
 void AddRegistryCommands(CLI::App& app);
 void AddSettingsCommands(CLI::App& app);
 void AddContentTypesCommands(CLI::App& app);
+void AddUaCommands(CLI::App& app);
 
 }  // namespace tessaly::cli

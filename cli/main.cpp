@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
   AddRegistryCommands(app);
   AddSettingsCommands(app);
   AddContentTypesCommands(app);
+  AddUaCommands(app);
 
   try {
     app.parse(argc, argv);
