@@ -14,6 +14,7 @@
 #include "platform/afx/dialog.h"
 #include "platform/afx/exception.h"
 #include "platform/afx/property_page.h"
+#include "platform/afx/property_sheet.h"
 #include "platform/ole/bstr.h"
 #include "platform/resource/resource_chain.h"
 #include "platform/window/check_list.h"
@@ -305,6 +306,66 @@ TEST_F(Framework, LoadStringKeepsTheTextWhenTheStringIsMissing) {
   EXPECT_EQ(text, "before");
   EXPECT_TRUE(text.LoadString(13));
   EXPECT_EQ(text, "Refused");
+}
+
+}  // namespace
+
+namespace {
+
+class Sheet : public tessaly::test::WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    platform::JoinResourceChain(kModule);
+  }
+  void TearDown() override {
+    platform::LeaveResourceChain(kModule);
+    WindowTest::TearDown();
+  }
+};
+
+class CGuardedPage : public CPropertyPage {
+ public:
+  CGuardedPage() : CPropertyPage(8802, 0) {}
+  BOOL OnKillActive() override {
+    ++m_nAsked;
+    return m_bMayLeave;
+  }
+  BOOL OnSetActive() override {
+    ++m_nShown;
+    return TRUE;
+  }
+  int m_nAsked = 0;
+  int m_nShown = 0;
+  BOOL m_bMayLeave = TRUE;
+};
+
+TEST_F(Sheet, MakesPagesWhenFirstShownAndAsksBeforeLeavingOne) {
+  const HWND frame = Top(WS_OVERLAPPED | WS_VISIBLE);
+  CGuardedPage first, second;
+  CPropertySheet sheet("Run-time settings");
+  sheet.AddPage(&first);
+  sheet.AddPage(&second);
+  ASSERT_TRUE(sheet.Create(CWnd::FromHandle(frame)));
+  EXPECT_NE(first.m_hWnd, nullptr);
+  EXPECT_EQ(second.m_hWnd, nullptr) << "made when first shown";
+  EXPECT_EQ(GetParent(first.m_hWnd), sheet.m_hWnd);
+  EXPECT_EQ(first.m_nShown, 1);
+
+  first.m_bMayLeave = FALSE;
+  EXPECT_FALSE(sheet.SetActivePage(1));
+  EXPECT_EQ(sheet.GetActivePage(), &first);
+  EXPECT_EQ(second.m_hWnd, nullptr);
+
+  first.m_bMayLeave = TRUE;
+  EXPECT_TRUE(sheet.SetActivePage(1));
+  EXPECT_EQ(sheet.GetActivePage(), &second);
+  EXPECT_FALSE(IsWindowVisible(first.m_hWnd));
+  EXPECT_TRUE(IsWindowVisible(second.m_hWnd));
+  EXPECT_EQ(first.m_nAsked, 2);
+  EXPECT_FALSE(sheet.SetActivePage(5));
+  sheet.DestroyWindow();
+  EXPECT_EQ(first.m_hWnd, nullptr) << "the pages' windows go with the sheet's";
 }
 
 }  // namespace
