@@ -1,11 +1,12 @@
 #include "resources/library_resources.h"
 
+#include "resources/dialog_templates.h"
 #include "resources/string_table.h"
 
 namespace tessaly::res {
 
 const platform::ResourceModule& LibraryModule() {
-  static const platform::ResourceModule module{"Tessaly", LibraryStrings()};
+  static const platform::ResourceModule module{"Tessaly", LibraryStrings(), LibraryDialogs(), LibraryIcons()};
   return module;
 }
 
