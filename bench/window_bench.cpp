@@ -24,7 +24,7 @@ constexpr platform::DialogControl kControls[] = {
     {1059, "Static", WS_VISIBLE, "This is item description", 11, 129, 273, 34},
     {1052, "ComboBox", WS_VISIBLE | CBS_SORT, "", 78, 26, 132, 71, 0, kEntries},
 };
-constexpr platform::DialogTemplate kDialog{1, WS_POPUP | WS_VISIBLE, "Bench", "MS Sans Serif", 8, 0, 298, 172,
+constexpr platform::DialogTemplate kDialog{1,        WS_POPUP | WS_VISIBLE, "Bench", "MS Sans Serif", 8, 0, 298, 172,
                                            kControls};
 
 void DialogFromTemplate(benchmark::State& state) {

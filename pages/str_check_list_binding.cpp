@@ -48,8 +48,7 @@ int CStrCheckList::ReadControl(CWnd* control) {
   if (!control) return 0;
   const UINT codePage = GetACP();
   LONG count = 0;
-  control->InvokeHelper(platform::window::kDispGetCount, DISPATCH_METHOD, VT_EMPTY, nullptr, kGetCountParams,
-                        &count);
+  control->InvokeHelper(platform::window::kDispGetCount, DISPATCH_METHOD, VT_EMPTY, nullptr, kGetCountParams, &count);
   // Built aside: a call that fails half way leaves the list as it was, not cut short.
   std::string text;
   for (LONG index = 0; index < count; ++index) {
