@@ -1,0 +1,53 @@
+#pragma once
+
+// What the person does on the widgets, handed to the layer's input entry point: the pointer
+// coming onto a window, clicks, typing, choosing, the check list's edits, and the keys the
+// layer answers itself (F1 with its modifiers, Escape, Return). The keyboard focus follows
+// into the layer, and the window the person works in is named as the foreground window.
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+#include "host/desktop/layer_dispatch.h"
+#include "host/desktop/widget_kind.h"
+#include "host/desktop/widget_mirror.h"
+
+namespace tessaly::desktop {
+
+class InputBridge final : public QObject {
+ public:
+  // The window that gets the keys for a window the keyboard is in: by default the innermost
+  // dialog around it (a property page, a modal dialog).
+  using KeyTarget = std::function<HWND(HWND inWindow)>;
+
+  InputBridge(WidgetMirror& mirror, LayerDispatch& dispatch);
+  ~InputBridge() override;
+
+  // Connects a new widget's signals; the mirror calls it for every widget it makes.
+  void Wire(HWND window, QWidget* widget, WidgetKind kind);
+  void SetKeyTarget(KeyTarget target) { m_keyTarget = std::move(target); }
+  // After any action the windows may have changed: the next pointer move is told again.
+  void ForgetPointer() { m_lastPointed = nullptr; }
+
+  static HWND InnermostDialog(HWND window);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  bool OnPointerMove(QObject* watched, QEvent* event);
+  bool OnKeyPress(QObject* watched, QEvent* event);
+  void OnFocusChanged(QWidget* now);
+  void PointerOnto(HWND window);
+
+  WidgetMirror& m_mirror;
+  LayerDispatch& m_dispatch;
+  KeyTarget m_keyTarget;
+  HWND m_lastPointed = nullptr;
+  qint64 m_lastMoveStamp = -1;
+  QPointF m_lastMovePlace;
+};
+
+}  // namespace tessaly::desktop
