@@ -42,8 +42,7 @@ CheckListWidget* CheckListAround(QObject* object) {
 
 }  // namespace
 
-InputBridge::InputBridge(WidgetMirror& mirror, LayerDispatch& dispatch)
-    : m_mirror(mirror), m_dispatch(dispatch), m_keyTarget(&InnermostDialog) {
+InputBridge::InputBridge(WidgetMirror& mirror, LayerDispatch& dispatch) : m_mirror(mirror), m_dispatch(dispatch) {
   qApp->installEventFilter(this);
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
 }
@@ -141,7 +140,7 @@ bool InputBridge::OnKeyPress(QObject* watched, QEvent* event) {
   auto* key = static_cast<QKeyEvent*>(event);
   const HWND in = m_mirror.WindowAround(static_cast<QWidget*>(watched));
   if (!in) return false;
-  const HWND active = m_keyTarget(in);
+  const HWND active = InnermostDialog(in);
   if (!active) return false;
   switch (key->key()) {
     case Qt::Key_F1: {
@@ -151,6 +150,7 @@ bool InputBridge::OnKeyPress(QObject* watched, QEvent* event) {
     }
     case Qt::Key_Escape:
       if (CheckListWidget* list = CheckListAround(watched); list && list->TypingLineHasFocus()) return false;
+      if (m_ownKeys && m_ownKeys(in, VK_ESCAPE)) return true;
       m_dispatch.Deliver(active, [active] { input::Key(active, VK_ESCAPE, {}); });
       return true;
     case Qt::Key_Return:
@@ -163,6 +163,7 @@ bool InputBridge::OnKeyPress(QObject* watched, QEvent* event) {
         m_dispatch.Deliver(in, [in] { input::Click(in); });
         return true;
       }
+      if (m_ownKeys && m_ownKeys(in, VK_RETURN)) return true;
       m_dispatch.Deliver(active, [active] { input::Key(active, VK_RETURN, {}); });
       return true;
     }

@@ -18,16 +18,16 @@ namespace tessaly::desktop {
 
 class InputBridge final : public QObject {
  public:
-  // The window that gets the keys for a window the keyboard is in: by default the innermost
-  // dialog around it (a property page, a modal dialog).
-  using KeyTarget = std::function<HWND(HWND inWindow)>;
+  // Escape and Return that a window around the keyboard answers itself (a property sheet:
+  // its Cancel and OK); true when taken. Otherwise the innermost dialog gets them.
+  using OwnKeys = std::function<bool(HWND inWindow, int virtualKey)>;
 
   InputBridge(WidgetMirror& mirror, LayerDispatch& dispatch);
   ~InputBridge() override;
 
   // Connects a new widget's signals; the mirror calls it for every widget it makes.
   void Wire(HWND window, QWidget* widget, WidgetKind kind);
-  void SetKeyTarget(KeyTarget target) { m_keyTarget = std::move(target); }
+  void SetOwnKeys(OwnKeys keys) { m_ownKeys = std::move(keys); }
   // After any action the windows may have changed: the next pointer move is told again.
   void ForgetPointer() { m_lastPointed = nullptr; }
 
@@ -44,7 +44,7 @@ class InputBridge final : public QObject {
 
   WidgetMirror& m_mirror;
   LayerDispatch& m_dispatch;
-  KeyTarget m_keyTarget;
+  OwnKeys m_ownKeys;
   HWND m_lastPointed = nullptr;
   qint64 m_lastMoveStamp = -1;
   QPointF m_lastMovePlace;

@@ -77,6 +77,15 @@ void WidgetMirror::Mirror(HWND root) {
   for (HWND window : platform::window::Descendants(root)) Ensure(window);
 }
 
+void WidgetMirror::Embed(HWND topLevel, QWidget* holder) {
+  Entry* entry = Ensure(topLevel);
+  if (!entry || !entry->widget || entry->kind != WidgetKind::TopLevel || !holder) return;
+  entry->embedded = true;
+  entry->widget->setParent(holder, Qt::Widget);
+  entry->widget->move(0, 0);
+  ApplyVisible(*entry, ShotOf(topLevel));
+}
+
 void WidgetMirror::Refresh(HWND window) {
   auto it = m_entries.find(window);
   if (it == m_entries.end() || !it->second.widget || !IsWindow(window)) return;
@@ -200,7 +209,7 @@ void WidgetMirror::ApplyVisible(Entry& entry, const WindowSnapshot& shot) {
   QWidget* widget = entry.widget;
   if (!widget || entry.kind == WidgetKind::CheckListInner) return;
   const bool visible = (shot.style & WS_VISIBLE) != 0;
-  if (entry.kind != WidgetKind::TopLevel) {
+  if (entry.kind != WidgetKind::TopLevel || entry.embedded) {
     widget->setVisible(visible);
     return;
   }

@@ -41,6 +41,9 @@ class WidgetMirror final : public platform::window::WindowObserver {
 
   // Mirrors a window and its descendants that were made before the mirror listened.
   void Mirror(HWND root);
+  // Shows a top-level window inside `holder` instead of as a window of its own (the host's
+  // frame inside the sheet's window); its dialogs then stay above the holder's window.
+  void Embed(HWND topLevel, QWidget* holder);
   // Writes the window's whole state into its widget again, undoing whatever the widget did on
   // its own that the layer did not take.
   void Refresh(HWND window);
@@ -54,6 +57,7 @@ class WidgetMirror final : public platform::window::WindowObserver {
   struct Entry {
     QPointer<QWidget> widget;
     WidgetKind kind;
+    bool embedded = false;
   };
 
   Entry* Ensure(HWND window);

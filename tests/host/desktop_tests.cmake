@@ -6,6 +6,6 @@ if(TARGET tessaly_host_desktop)
   target_include_directories(tessaly_desktop_test_support PUBLIC ${PROJECT_SOURCE_DIR})
 
   tessaly_add_test(host_desktop_mirror_test
-    SOURCES desktop_widget_kind_test.cpp desktop_mirror_test.cpp desktop_input_test.cpp
+    SOURCES desktop_widget_kind_test.cpp desktop_mirror_test.cpp desktop_input_test.cpp desktop_sheet_test.cpp
     LIBS tessaly_desktop_test_support tessaly_test_support)
 endif()
