@@ -229,7 +229,7 @@ TEST_P(DriveReadOnly, PresentsThePageAsAsked) {
   for (const int id : GetParam().untouched) EXPECT_EQ(ControlOf(dump, id)["enabled"], true) << id;
   EXPECT_EQ(ControlOf(dump, kName)["readonly"], ControlOf(dump, kName)["enabled"] == false);
   // The host's own caption, not the library's string of the same id.
-  EXPECT_EQ(ControlOf(dump, kDone)["text"], GetParam().doneCaption);
+  EXPECT_EQ(ControlOf(dump, kDone)["text"], std::string(GetParam().doneCaption));
 }
 
 const ReadOnlyCase kReadOnly[] = {
