@@ -52,7 +52,9 @@ class HostSheet {
   // False when there is no page, or while a modal dialog runs (it may belong to the page).
   bool DestroyCurrent();
 
-  // Apply and OK: false, with nothing stored, when the page on show refuses to be left.
+  // Apply, and OK before the front end closes the sheet: every page that has a window stores
+  // its settings. False, with nothing stored, when the page on show refuses to be left. Cancel
+  // is closing without it.
   bool Apply();
 
   // Where the user's input goes: the innermost modal dialog, else the current page's window

@@ -65,19 +65,22 @@ class HostScriptSource : public DriveTest {};
 
 TEST_F(HostScriptSource, ReadsTheScriptFileOrStandardInput) {
   tessaly::test::WriteFile(File("script.txt"), "create f.cfg\nquery-flag 2\n");
-  const std::vector<std::vector<std::string>> forms = {
-      {"--drive", File("script.txt"), "--library", DoubleLibrary()},
-      {"--library", DoubleLibrary(), "--drive", File("script.txt")},
-      {"--drive", "-", "--library", DoubleLibrary()},
-      {"--drive", "--library", DoubleLibrary()},
+  struct Form {
+    std::vector<std::string> arguments;
+    bool fromFile;
   };
-  for (const auto& arguments : forms) {
+  const Form forms[] = {
+      {{"--drive", File("script.txt"), "--library", DoubleLibrary()}, true},
+      {{"--library", DoubleLibrary(), "--drive", File("script.txt")}, true},
+      {{"--drive", "-", "--library", DoubleLibrary()}, false},
+      {{"--drive", "--library", DoubleLibrary()}, false},
+  };
+  for (const Form& form : forms) {
     // Standard input holds another script: only the forms without a file read it.
-    const auto ran = RunProgram(HostProgram(), arguments, "create s.cfg\nquery-flag 3\n");
+    const auto ran = RunProgram(HostProgram(), form.arguments, "create s.cfg\nquery-flag 3\n");
     EXPECT_EQ(ran.exitCode, 0) << ran.err;
-    const bool fromFile = arguments[1] == File("script.txt") || arguments[3] == File("script.txt");
-    EXPECT_EQ(ran.out, fromFile ? "{\"query-flag\":true}\n" : "{\"query-flag\":false}\n")
-        << arguments[0] << " " << arguments[1];
+    EXPECT_EQ(ran.out, form.fromFile ? "{\"query-flag\":true}\n" : "{\"query-flag\":false}\n")
+        << form.arguments[0] << " " << form.arguments[1];
   }
 }
 
