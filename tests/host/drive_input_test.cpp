@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
 
 #include <string>
 #include <vector>
@@ -149,6 +152,39 @@ TEST_F(DriveHelpRoute, HelpKeyOnThePageStartsTheViewerBesideTheHost) {
       if (!present) expected.push_back("command failed");
       EXPECT_EQ(debug, expected);
     }
+  }
+}
+
+// The test moves into a folder and back.
+class CurrentFolder {
+ public:
+  explicit CurrentFolder(const std::string& folder) : m_previous(::get_current_dir_name()) {
+    EXPECT_EQ(::chdir(folder.c_str()), 0);
+  }
+  ~CurrentFolder() {
+    EXPECT_EQ(::chdir(m_previous), 0);
+    ::free(m_previous);
+  }
+  CurrentFolder(const CurrentFolder&) = delete;
+  CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+ private:
+  char* m_previous;
+};
+
+TEST_F(DriveHelpRoute, ARelativeExePathIsTakenAsGiven) {
+  const CurrentFolder inside(Dir().Path());
+  const auto result = Drive(std::string(kShown) + "key F1\n", {"--exe-path", "install/bin/tessaly-host"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  if constexpr (tessaly::kEdition == tessaly::Edition::Earlier) {
+    const auto calls = Events(result, "htmlhelp");
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0]["file"], "install/bin/QUILLET.CHM");
+  } else {
+    const auto spawns = Events(result, "spawn");
+    ASSERT_EQ(spawns.size(), 1u);
+    EXPECT_EQ(spawns[0]["program"], Viewer()) << "from the current folder";
+    EXPECT_EQ(spawns[0]["cwd"], File("install/bin"));
   }
 }
 
