@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-
 #include <string>
 #include <vector>
 
