@@ -131,6 +131,9 @@ BrowserEmuOptions CBrowserEmu::OptionsForAvailability() const {
 }
 
 void CBrowserEmu::SaveSettings() {
+  // Without its window the tab has no boxes, and so nothing the user could have changed: it
+  // writes nothing rather than six options read from boxes that are not there.
+  if (!m_hWnd) return;
   // The host's store has no result to carry a failure; a write that fails leaves the file as
   // it was and the other keys are still written.
   (void)Settings().Store(OptionsToStore());

@@ -266,11 +266,14 @@ Rows TakeSummary(CObList& list) {
   return rows;
 }
 
-TEST_F(BrowserEmuPage, HasNoSummaryBeforeItsWindowExists) {
+TEST_F(BrowserEmuPage, WithoutItsWindowHasNoSummaryAndStoresNothing) {
+  WriteSettings("[WEB]\nSimulateCache=1\n");
   Create();
   CObList list;
   EXPECT_FALSE(Tab().GetSummary(&list));
   EXPECT_TRUE(list.IsEmpty());
+  Tab().SaveSettings();
+  EXPECT_EQ(ReadFile(SettingsFile()), "[WEB]\nSimulateCache=1\n") << "no boxes, so no options to store";
 }
 
 struct SummaryCase {
