@@ -16,14 +16,14 @@ bool SummaryList::CollectFrom(CCfgTab& tab) {
 std::vector<SummaryRow> SummaryList::Rows() {
   std::vector<SummaryRow> rows;
   for (POSITION at = m_list.GetHeadPosition(); at;) {
-    const SummaryItem* item = SummaryItemFromEntry(m_list.GetNext(at));
+    const SummaryItem* item = SummaryItemOf(m_list.GetNext(at));
     if (item) rows.push_back({item->flag, item->title.Str(), item->value.Str()});
   }
   return rows;
 }
 
 void SummaryList::Free() {
-  for (POSITION at = m_list.GetHeadPosition(); at;) delete SummaryItemFromEntry(m_list.GetNext(at));
+  for (POSITION at = m_list.GetHeadPosition(); at;) delete SummaryItemOf(m_list.GetNext(at));
   m_list.RemoveAll();
 }
 

@@ -87,9 +87,9 @@ bool CDoublePage::GetSummary(CObList* list) {
   if (!m_hWnd || !list) return false;
   CString name;
   if (CWnd* edit = GetDlgItem(kName)) edit->GetWindowText(name);
-  list->AddTail(SummaryItemToEntry(new SummaryItem{1, "Keep", OnOff(IsDlgButtonChecked(kKeep))}));
-  list->AddTail(SummaryItemToEntry(new SummaryItem{0, "Name", name}));
-  list->AddTail(SummaryItemToEntry(new SummaryItem{0, "Colour", SelectedColour()}));
+  list->AddTail(AsListEntry(new SummaryItem{1, "Keep", OnOff(IsDlgButtonChecked(kKeep))}));
+  list->AddTail(AsListEntry(new SummaryItem{0, "Name", name}));
+  list->AddTail(AsListEntry(new SummaryItem{0, "Colour", SelectedColour()}));
   return true;
 }
 
