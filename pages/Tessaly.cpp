@@ -1,5 +1,8 @@
 #include "pages/Tessaly.h"
 
+#include <new>
+
+#include "pages/browser_emu.h"
 #include "platform/resource/resource_chain.h"
 #include "resources/library_resources.h"
 #include "settings/module_state.h"
@@ -19,6 +22,15 @@ const ModuleLifetime g_moduleLifetime;
 }  // namespace
 
 extern "C" {
+
+CPropertyPage* create_new_tab1(const char* settingsFile, const char* extra, const char* protocol) {
+  try {
+    return new (std::nothrow) CBrowserEmu(settingsFile, extra, protocol);
+  } catch (const std::bad_alloc&) {
+    // The page's own strings could not be had either.
+    return nullptr;
+  }
+}
 
 void SetActiveApp(std::uintptr_t application) { tessaly::SetActiveApplication(application); }
 

@@ -99,17 +99,8 @@ constexpr DialogTemplate kDialogs[] = {
      kContentTypesControls},
 };
 
-// Both icons are 16-colour pictures of 32 by 32; the tab's has a 16 by 16 form as well,
-// which a display without pictures has no use for.
-constexpr platform::IconResource kIcons[] = {
-    {IDI_BROWSER_EMU, 32, 32},
-    {IDI_CONTENT_TYPES, 32, 32},
-};
-
 }  // namespace
 
 std::span<const platform::DialogTemplate> LibraryDialogs() { return kDialogs; }
-
-std::span<const platform::IconResource> LibraryIcons() { return kIcons; }
 
 }  // namespace tessaly::res

@@ -1,6 +1,7 @@
 #include "resources/library_resources.h"
 
 #include "resources/dialog_templates.h"
+#include "resources/library_icons.h"
 #include "resources/string_table.h"
 
 namespace tessaly::res {

@@ -7,12 +7,29 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <new>
 #include <set>
 #include <string>
 
+#include "framework/cfg_tab.h"
 #include "platform/resource/resource_chain.h"
 #include "tests/support/scoped_env.h"
 #include "tests/support/temp_dir.h"
+
+namespace {
+// While set, the allocations that may fail without throwing do fail.
+bool g_nothrowNewFails = false;
+}  // namespace
+
+// Replaces the allocation for the whole program, the library loaded at run time included.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  if (g_nothrowNewFails) return nullptr;
+  try {
+    return ::operator new(size);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
 
 namespace {
 
@@ -61,7 +78,8 @@ std::set<std::string> ExportedSymbols() {
 
 TEST(Exports, OnlyThePlainFunctionsAndTheExceptionClassAreVisible) {
   const std::set<std::string> exported = ExportedSymbols();
-  const std::set<std::string> required = {"SetActiveApp",
+  const std::set<std::string> required = {"create_new_tab1",
+                                          "SetActiveApp",
                                           "SetAdditionalData",
                                           "SetProductDefault",
                                           "_ZN16CTvBaseExceptionC1Ev",
@@ -75,14 +93,8 @@ TEST(Exports, OnlyThePlainFunctionsAndTheExceptionClassAreVisible) {
                                           "_ZN16CTvBaseExceptiondeEv",
                                           "_ZTV16CTvBaseException"};
   for (const std::string& name : required) EXPECT_TRUE(exported.count(name)) << name << " is not exported";
-  const std::set<std::string> allowed = {"create_new_tab1",
-                                         "_ZTI16CTvBaseException",
-                                         "_ZTS16CTvBaseException",
-                                         "_init",
-                                         "_fini",
-                                         "__bss_start",
-                                         "_edata",
-                                         "_end"};
+  const std::set<std::string> allowed = {
+      "_ZTI16CTvBaseException", "_ZTS16CTvBaseException", "_init", "_fini", "__bss_start", "_edata", "_end"};
   for (const std::string& name : exported) {
     EXPECT_TRUE(required.count(name) || allowed.count(name)) << name << " is exported but should not be";
   }
@@ -123,6 +135,43 @@ TEST(Exports, SetProductDefaultAdjustsTheFileAndIgnoresItsArguments) {
   setProductDefault(1, 99, file.c_str());
   EXPECT_EQ(ReadFile(file), "[General]\nCannedScriptType=0\n[WEB]\nSearchForImages=1\n");
   setProductDefault(1, 0, nullptr);  // no file named: nothing to adjust, and no crash
+}
+
+using CreateTab = CPropertyPage*(const char*, const char*, const char*);
+
+TEST(Exports, CreateNewTabKeepsItsThreeStringsInOrderAndTakesNullAsEmpty) {
+  LoadedLibrary library;
+  ASSERT_TRUE(library.Loaded()) << ::dlerror();
+  auto* createTab = library.Find<CreateTab>("create_new_tab1");
+  ASSERT_NE(createTab, nullptr);
+  struct Strings {
+    const char* settings;
+    const char* extra;
+    const char* protocol;
+  };
+  for (const Strings& given : {Strings{"a.cfg", "b", "SOAP"}, Strings{nullptr, nullptr, nullptr}}) {
+    CPropertyPage* page = createTab(given.settings, given.extra, given.protocol);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->m_hWnd, nullptr) << "the sheet makes the window";
+    EXPECT_EQ(page->m_nIDTemplate, 149u);
+    const auto* tab = static_cast<CCfgTab*>(page);
+    EXPECT_EQ(tab->m_strSettingsFile, CString(given.settings));
+    EXPECT_EQ(tab->m_strExtra, CString(given.extra));
+    EXPECT_EQ(tab->m_strProtocol, CString(given.protocol));
+    delete page;  // through its virtual destructor, as the host does
+  }
+}
+
+TEST(Exports, CreateNewTabGivesNullWhenThePageCannotBeHad) {
+  LoadedLibrary library;
+  ASSERT_TRUE(library.Loaded()) << ::dlerror();
+  auto* createTab = library.Find<CreateTab>("create_new_tab1");
+  ASSERT_NE(createTab, nullptr);
+  g_nothrowNewFails = true;
+  CPropertyPage* page = createTab("a.cfg", "", "HTTP");
+  g_nothrowNewFails = false;
+  EXPECT_EQ(page, nullptr);
+  delete page;
 }
 
 }  // namespace

@@ -130,4 +130,32 @@ TEST_F(LibraryTemplates, ContentTypesDialogHoldsTheCheckListWithItsInnerList) {
   EXPECT_EQ(rect.right - rect.left, 272);  // 181 dialog units
 }
 
+struct Place {
+  short x, y, cx, cy;
+  bool operator==(const Place&) const = default;
+};
+
+// The controls of the tab whose places differ between the editions, in dialog units.
+TEST_F(LibraryTemplates, TabPlacesItsControlsAsItsEditionDoes) {
+  const platform::DialogTemplate* dialog = platform::FindDialog(IDD_BROWSER_EMU);
+  ASSERT_NE(dialog, nullptr);
+  auto placeOf = [&](int id) -> Place {
+    for (const platform::DialogControl& control : dialog->controls)
+      if (control.id == id) return {control.x, control.y, control.cx, control.cy};
+    return {};
+  };
+  const std::vector<std::pair<Place, Place>> places = {
+      {placeOf(IDC_CHANGE_USER_AGENT), kEarlier ? Place{265, 27, 53, 15} : Place{272, 27, 53, 15}},
+      {placeOf(IDC_ADVANCED), kEarlier ? Place{265, 62, 53, 14} : Place{272, 62, 53, 14}},
+      {placeOf(IDC_SEARCH_FOR_IMAGES), kEarlier ? Place{49, 94, 136, 10} : Place{49, 94, 161, 10}},
+      {placeOf(IDC_RESET_CONTEXT), kEarlier ? Place{49, 109, 133, 10} : Place{49, 109, 161, 10}},
+      {placeOf(IDC_CLEAR_CACHE), kEarlier ? Place{73, 123, 109, 10} : Place{73, 123, 146, 10}},
+      {placeOf(IDC_HINT_TITLE), kEarlier ? Place{7, 145, 323, 59} : Place{7, 144, 336, 110}},
+      {placeOf(IDC_HINT_TEXT), kEarlier ? Place{13, 156, 311, 41} : Place{13, 155, 323, 94}},
+  };
+  for (std::size_t i = 0; i < places.size(); ++i) EXPECT_EQ(places[i].first, places[i].second) << i;
+  const platform::DialogControl& line = dialog->controls.back();
+  EXPECT_EQ((Place{line.x, line.y, line.cx, line.cy}), kEarlier ? (Place{105, 8, 225, 1}) : (Place{98, 8, 225, 1}));
+}
+
 }  // namespace
