@@ -14,6 +14,8 @@ struct DesktopOptions {
   std::optional<std::string> scriptTypes;  // for SetAdditionalData before the page is shown
   std::string protocol;                    // the page's third creation string
   std::string libraryPath;                 // the library to load (TabHost::Open)
+  std::optional<std::string> screenshot;   // render the sheet to this PNG (offscreen) and exit
+  bool firstFrame = false;                 // exit once the sheet has first been painted
 };
 
 // Shows the sheet with the library's tab on the settings file in real windows until the user

@@ -20,6 +20,7 @@ std::optional<std::string> Check(const HostOptions& options) {
   if (options.help) return std::nullopt;
   if (options.drive) {
     if (options.settingsFile) return "--drive takes one script and no settings file";
+    if (options.screenshot || options.firstFrame) return "--screenshot and --first-frame are for the desktop";
     if (options.scriptTypes || options.protocol)
       return "--script-types and --protocol are for the desktop; a script says additional-data and create";
     return std::nullopt;
@@ -52,6 +53,10 @@ std::variant<HostOptions, std::string> ParseHostOptions(const std::vector<std::s
       error = ValueOf(arguments, at, options.scriptTypes);
     } else if (word == "--protocol") {
       error = ValueOf(arguments, at, options.protocol);
+    } else if (word == "--screenshot") {
+      error = ValueOf(arguments, at, options.screenshot);
+    } else if (word == "--first-frame") {
+      options.firstFrame = true;
     } else if (IsOption(word)) {
       error = "unknown option " + word;
     } else if (options.settingsFile) {

@@ -41,6 +41,6 @@ int main(int argc, char** argv) {
   if (options.exePath) platform::process::SetExecutablePath(*options.exePath);
   const std::string library = options.libraryPath.value_or(tessaly::host::DefaultLibraryPath());
   if (options.drive) return Drive(options, library);
-  return tessaly::host::RunDesktop(
-      {*options.settingsFile, options.scriptTypes, options.protocol.value_or(""), library});
+  return tessaly::host::RunDesktop({*options.settingsFile, options.scriptTypes, options.protocol.value_or(""), library,
+                                    options.screenshot, options.firstFrame});
 }

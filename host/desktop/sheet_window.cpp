@@ -58,13 +58,8 @@ SheetWindow::SheetWindow(DesktopSession& session, SheetControls& controls)
   m_apply = AddButton(row, QStringLiteral("&Apply"), this);
   column->addLayout(row);
 
-  // The pane is as large as the layer's frame, which holds the sheet and its pages.
   session.Mirror().Embed(controls.FrameWindow(), m_pane);
-  if (QWidget* frame = session.WidgetOf(controls.FrameWindow())) {
-    const int border = m_pane->frameWidth();
-    m_pane->setFixedSize(frame->size() + QSize(2 * border, 2 * border));
-    frame->move(border, border);
-  }
+  FitPane();
   connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) { OnTabChosen(index); });
   connect(m_ok, &QPushButton::clicked, this, [this] { OnOk(); });
   connect(m_cancel, &QPushButton::clicked, this, [this] { OnCancel(); });
@@ -79,10 +74,27 @@ SheetWindow::SheetWindow(DesktopSession& session, SheetControls& controls)
 
 SheetWindow::~SheetWindow() { m_session.Input().SetOwnKeys({}); }
 
+// The pane holds the layer's frame, as large as the pages in it (the frame itself may be larger).
+void SheetWindow::FitPane() {
+  QWidget* frame = m_session.WidgetOf(m_controls.FrameWindow());
+  if (!frame) return;
+  QSize pages;
+  for (QWidget* page : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    pages = pages.expandedTo(QSize(page->geometry().right() + 1, page->geometry().bottom() + 1));
+  if (pages.isEmpty()) pages = frame->size();
+  frame->resize(pages);
+  const int border = m_pane->frameWidth();
+  frame->move(border, border);
+  m_pane->setFixedSize(pages + QSize(2 * border, 2 * border));
+}
+
 void SheetWindow::OnTabChosen(int index) {
   bool taken = false;
   m_session.Deliver(nullptr, [&] { taken = m_controls.SelectPage(index); });
-  if (taken) return;
+  if (taken) {
+    FitPane();
+    return;
+  }
   // The page being left refused: its tab stays the current one.
   const QSignalBlocker blocker(m_tabs);
   m_tabs->setCurrentIndex(m_controls.ActivePage());

@@ -35,6 +35,7 @@ class SheetWindow final : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void FitPane();
   void OnTabChosen(int index);
   void OnOk();
   void OnCancel();

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QTimer>
 
 #include <string>
 #include <vector>
@@ -118,13 +119,9 @@ void WidgetMirror::OnModalBegin(HWND dialog, UINT) {
   if (!entry || !entry->widget || entry->kind != WidgetKind::TopLevel) return;
   // Qt takes a window's modality when it is shown.
   QWidget* widget = entry->widget;
-  const bool shown = widget->isVisible();
   widget->hide();
   widget->setWindowModality(Qt::ApplicationModal);
-  if (shown) {
-    widget->show();
-    BringToFront(widget);
-  }
+  ShowTopLevel(dialog);
 }
 
 WidgetMirror::Entry* WidgetMirror::Ensure(HWND window) {
@@ -217,6 +214,16 @@ void WidgetMirror::ApplyVisible(Entry& entry, const WindowSnapshot& shot) {
     widget->hide();
     return;
   }
+  // A window the layer shows while it is still being set up (a dialog about to run modally, a
+  // frame about to be embedded) appears once the layer is done with it.
+  QTimer::singleShot(0, widget, [this, window = m_windows[widget]] { ShowTopLevel(window); });
+}
+
+void WidgetMirror::ShowTopLevel(HWND window) {
+  auto it = m_entries.find(window);
+  if (it == m_entries.end() || !it->second.widget || it->second.embedded || it->second.widget->isVisible()) return;
+  if (!(GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE)) return;
+  QWidget* widget = it->second.widget;
   if (QWidget* owner = widget->parentWidget(); owner && !widget->testAttribute(Qt::WA_Moved))
     widget->move(owner->window()->geometry().center() - widget->rect().center());
   widget->show();

@@ -66,6 +66,7 @@ class WidgetMirror final : public platform::window::WindowObserver {
   void Remake(HWND window);
   void Place(HWND window, Entry& entry, const platform::window::WindowSnapshot& shot);
   void ApplyVisible(Entry& entry, const platform::window::WindowSnapshot& shot);
+  void ShowTopLevel(HWND window);
   void LinkBuddy(HWND window, QWidget* widget);
   void Restack(HWND parent);
 
