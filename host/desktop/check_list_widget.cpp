@@ -83,7 +83,7 @@ void CheckListWidget::ShowCaption(const QString& caption) {
 
 QWidget* CheckListWidget::ListArea() const { return m_list; }
 
-bool CheckListWidget::TypingLineHasFocus() const { return m_typing->hasFocus(); }
+bool CheckListWidget::IsTypingLine(const QObject* receiver) const { return receiver == m_typing; }
 
 bool CheckListWidget::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;

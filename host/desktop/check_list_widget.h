@@ -38,8 +38,8 @@ class CheckListWidget final : public QWidget {
 
   // The part that stands for the inner list window.
   QWidget* ListArea() const;
-  // Whether the typing line has the keyboard, so that Return and Escape are its own.
-  bool TypingLineHasFocus() const;
+  // Whether a key sent to `receiver` is the typing line's own (Return adds, Escape clears).
+  bool IsTypingLine(const QObject* receiver) const;
 
   static constexpr int kChecked = 16;
   static constexpr int kUnchecked = 0;

@@ -149,13 +149,13 @@ bool InputBridge::OnKeyPress(QObject* watched, QEvent* event) {
       return true;
     }
     case Qt::Key_Escape:
-      if (CheckListWidget* list = CheckListAround(watched); list && list->TypingLineHasFocus()) return false;
+      if (CheckListWidget* list = CheckListAround(watched); list && list->IsTypingLine(watched)) return false;
       if (m_ownKeys && m_ownKeys(in, VK_ESCAPE)) return true;
       m_dispatch.Deliver(active, [active] { input::Key(active, VK_ESCAPE, {}); });
       return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: {
-      if (CheckListWidget* list = CheckListAround(watched); list && list->TypingLineHasFocus()) return false;
+      if (CheckListWidget* list = CheckListAround(watched); list && list->IsTypingLine(watched)) return false;
       const std::optional<WidgetKind> kind = m_mirror.KindOf(in);
       if (kind == WidgetKind::MultiLineEdit && (GetWindowLongA(in, GWL_STYLE) & kWantReturn)) return false;
       // Return on a push button presses that button, as a dialog's default button follows the focus.

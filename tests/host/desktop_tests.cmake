@@ -5,7 +5,9 @@ if(TARGET tessaly_host_desktop)
   target_link_libraries(tessaly_desktop_test_support PUBLIC tessaly_host_desktop Qt6::Test GTest::gtest)
   target_include_directories(tessaly_desktop_test_support PUBLIC ${PROJECT_SOURCE_DIR})
 
-  tessaly_add_test(host_desktop_mirror_test
+  tessaly_add_test(host_desktop_test
     SOURCES desktop_widget_kind_test.cpp desktop_mirror_test.cpp desktop_input_test.cpp desktop_sheet_test.cpp
-    LIBS tessaly_desktop_test_support tessaly_test_support)
+            desktop_tab_test.cpp
+    LIBS tessaly_desktop_test_support tessaly_test_support tessaly_help)
+  add_dependencies(host_desktop_test Tessaly TrevalonHelp tessaly_help_pages)
 endif()
