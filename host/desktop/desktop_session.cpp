@@ -2,6 +2,9 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+
+#include "platform/help/html_help.h"
 #include "platform/win32/messages.h"
 #include "platform/window/input.h"
 #include "platform/window/window.h"
@@ -21,10 +24,17 @@ DesktopSession::DesktopSession()
   platform::window::AddObserver(m_mirror.get());
   platform::window::SetInputSource(m_dispatch.get());
   platform::window::SetMessageBoxPresenter(m_messageBoxes.get());
+  // There is no compiled-help viewer on the desktop: a context request (the earlier edition's
+  // help key on the tab) shows the same topic in the help viewer, unless a viewer was named.
+  if (!std::getenv("TESSALY_HTMLHELP_VIEWER"))
+    platform::help::SetHtmlHelpObserver([this](const platform::help::HtmlHelpRecord& request) {
+      if (request.command == HH_HELP_CONTEXT) m_helpSink.Show(static_cast<int>(request.data));
+    });
   m_clock->Reschedule();
 }
 
 DesktopSession::~DesktopSession() {
+  platform::help::SetHtmlHelpObserver({});
   platform::window::SetMessageBoxPresenter(nullptr);
   platform::window::SetInputSource(nullptr);
   platform::window::RemoveObserver(m_mirror.get());

@@ -17,6 +17,7 @@ class HelpTopicSink final : public platform::window::TopLevelSink {
   explicit HelpTopicSink(ShowTopic show = {});
 
   std::optional<LRESULT> OnMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) override;
+  void Show(int helpId) const { m_show(helpId); }
 
  private:
   ShowTopic m_show;
