@@ -4,27 +4,11 @@
 #include <cstring>
 #include <string_view>
 
-namespace {
-
-// The locale that names the user's language, by the POSIX order of precedence.
-std::string_view UserLocale() {
-  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(name);
-    if (value && *value) return value;
-  }
-  return {};
-}
-
-}  // namespace
+#include "platform/text/user_locale.h"
 
 extern "C" {
 
-int os_get_os_lang(void) {
-  const std::string_view locale = UserLocale();
-  const bool japanese =
-      locale.substr(0, 2) == "ja" && (locale.size() == 2 || locale[2] == '_' || locale[2] == '.' || locale[2] == '@');
-  return japanese ? OS_LANG_JAPANESE : OS_LANG_WESTERN;
-}
+int os_get_os_lang(void) { return platform::text::UserLocaleIsJapanese() ? OS_LANG_JAPANESE : OS_LANG_WESTERN; }
 
 int os_get_dir_name(const char* path, char* buffer) {
   if (!buffer) return -1;

@@ -4,20 +4,16 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <mutex>
 #include <string>
+
+#include "platform/support/observer_slot.h"
 
 namespace platform::debug {
 
 namespace {
 
-struct ObserverSlot {
-  std::mutex lock;
-  DebugObserver observer;
-};
-
-ObserverSlot& Slot() {
-  static ObserverSlot slot;
+ObserverSlot<DebugObserver>& Observer() {
+  static ObserverSlot<DebugObserver> slot;
   return slot;
 }
 
@@ -41,10 +37,7 @@ void WriteLine(std::string_view text) {
 
 }  // namespace
 
-void SetDebugObserver(DebugObserver observer) {
-  std::lock_guard guard(Slot().lock);
-  Slot().observer = std::move(observer);
-}
+void SetDebugObserver(DebugObserver observer) { Observer().Set(std::move(observer)); }
 
 }  // namespace platform::debug
 
@@ -52,10 +45,5 @@ void OutputDebugStringA(LPCSTR text) {
   using namespace platform::debug;
   if (!text) return;
   if (ToStandardError()) WriteLine(text);
-  DebugObserver observer;
-  {
-    std::lock_guard guard(Slot().lock);
-    observer = Slot().observer;
-  }
-  if (observer) observer(text);
+  Observer().Notify(text);
 }

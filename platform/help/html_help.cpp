@@ -1,32 +1,18 @@
 #include "platform/help/html_help.h"
 
 #include <cstdlib>
-#include <mutex>
 
 #include "platform/process/command_line.h"
 #include "platform/process/process.h"
+#include "platform/support/observer_slot.h"
 
 namespace platform::help {
 
 namespace {
 
-struct ObserverSlot {
-  std::mutex lock;
-  HtmlHelpObserver observer;
-};
-
-ObserverSlot& Slot() {
-  static ObserverSlot slot;
+ObserverSlot<HtmlHelpObserver>& Observer() {
+  static ObserverSlot<HtmlHelpObserver> slot;
   return slot;
-}
-
-void Report(const HtmlHelpRecord& record) {
-  HtmlHelpObserver observer;
-  {
-    std::lock_guard guard(Slot().lock);
-    observer = Slot().observer;
-  }
-  if (observer) observer(record);
 }
 
 void StartViewer(const HtmlHelpRecord& request) {
@@ -45,10 +31,7 @@ void StartViewer(const HtmlHelpRecord& request) {
 
 }  // namespace
 
-void SetHtmlHelpObserver(HtmlHelpObserver observer) {
-  std::lock_guard guard(Slot().lock);
-  Slot().observer = std::move(observer);
-}
+void SetHtmlHelpObserver(HtmlHelpObserver observer) { Observer().Set(std::move(observer)); }
 
 std::string ViewerCommandLine(const HtmlHelpRecord& request) {
   if (request.file.empty()) return {};
@@ -64,7 +47,7 @@ std::string ViewerCommandLine(const HtmlHelpRecord& request) {
 HWND HtmlHelpA(HWND, LPCSTR file, UINT command, DWORD_PTR data) {
   using namespace platform::help;
   const HtmlHelpRecord request{file ? file : "", command, data};
-  Report(request);
+  Observer().Notify(request);
   StartViewer(request);
   return nullptr;
 }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/process/command_line.h"
+#include "platform/support/observer_slot.h"
 
 extern char** environ;
 
@@ -44,23 +45,9 @@ HANDLE NewHandle(pid_t pid) {
   return handle;
 }
 
-struct ObserverSlot {
-  std::mutex lock;
-  SpawnObserver observer;
-};
-
-ObserverSlot& Observer() {
-  static ObserverSlot slot;
+ObserverSlot<SpawnObserver>& Observer() {
+  static ObserverSlot<SpawnObserver> slot;
   return slot;
-}
-
-void Report(const SpawnRecord& record) {
-  SpawnObserver observer;
-  {
-    std::lock_guard guard(Observer().lock);
-    observer = Observer().observer;
-  }
-  if (observer) observer(record);
 }
 
 // Everything the new program needs, made before forking: the children may only call
@@ -221,10 +208,7 @@ int Prepare(Launch& launch, LPCSTR applicationName, const std::string& commandLi
 
 }  // namespace
 
-void SetSpawnObserver(SpawnObserver observer) {
-  std::lock_guard guard(Observer().lock);
-  Observer().observer = std::move(observer);
-}
+void SetSpawnObserver(SpawnObserver observer) { Observer().Set(std::move(observer)); }
 
 }  // namespace platform::process
 
@@ -256,7 +240,7 @@ BOOL CreateProcessA(LPCSTR applicationName, LPSTR commandLine, LPSECURITY_ATTRIB
     processInformation->dwProcessId = static_cast<DWORD>(outcome.pid);
     processInformation->dwThreadId = static_cast<DWORD>(outcome.pid);
   }
-  Report(record);
+  Observer().Notify(record);
   if (!record.started) errno = record.error;
   return record.started ? TRUE : FALSE;
 }

@@ -6,15 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
+#include "platform/text/user_locale.h"
 
-std::string_view UserLocale() {
-  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(name);
-    if (value && *value) return value;
-  }
-  return {};
-}
+namespace {
 
 UINT Resolve(UINT codePage) { return codePage == CP_ACP ? GetACP() : codePage; }
 
@@ -116,12 +110,7 @@ std::string WideToNarrow(std::u16string_view wide, UINT codePage, bool* usedDefa
 
 }  // namespace
 
-UINT GetACP() {
-  const std::string_view locale = UserLocale();
-  const bool japanese =
-      locale.substr(0, 2) == "ja" && (locale.size() == 2 || locale[2] == '_' || locale[2] == '.' || locale[2] == '@');
-  return japanese ? kCodePageJapanese : kCodePageWestern;
-}
+UINT GetACP() { return platform::text::UserLocaleIsJapanese() ? kCodePageJapanese : kCodePageWestern; }
 
 int MultiByteToWideChar(UINT codePage, DWORD, LPCSTR text, int length, LPWSTR wide, int wideSize) {
   if (!text || wideSize < 0 || (wideSize > 0 && !wide)) return 0;
