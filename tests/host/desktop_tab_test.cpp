@@ -40,30 +40,20 @@
 #include "platform/window/window.h"
 #include "settings/edition.h"
 #include "tests/host/desktop_test_support.h"
+#include "tests/host/library_tab_journey.h"
 #include "tests/support/run_program.h"
 #include "tests/support/scoped_env.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
+using tessaly::test::kFirefoxOnLinux;
+using tessaly::test::SectionOf;
+
 namespace t = tessaly::test;
 using tessaly::host::TabHost;
 
-constexpr bool kEarlier = tessaly::kEdition == tessaly::Edition::Earlier;
-constexpr const char* kFirefoxVersion = kEarlier ? "1.5.0.6" : "6.0";
-constexpr const char* kFirefoxOnLinux =
-    kEarlier ? "Mozilla/5.0 (X11; U; Linux i686; en-us; rv:1.8.0.6) Gecko/20060728 Firefox/1.5.0.6"
-             : "Mozilla/5.0 (X11; Linux i686; rv:6.0; en-us) Gecko/20060508 Firefox/6.0";
 const std::string kBuild = TESSALY_BINARY_DIR;
-
-std::map<std::string, std::string> SectionOf(const std::string& file, const char* section) {
-  std::vector<char> names(4096);
-  const DWORD length = GetPrivateProfileStringA(section, nullptr, "", names.data(), names.size(), file.c_str());
-  std::map<std::string, std::string> values;
-  for (const char* name = names.data(); name < names.data() + length && *name; name += std::strlen(name) + 1)
-    values[name] = platform::profile::ReadString(file, section, name).value_or("<missing>");
-  return values;
-}
 
 class DesktopTab : public t::DesktopTest {
  protected:
@@ -195,25 +185,7 @@ TEST_F(DesktopTab, OptionsDialogsAndApplyStoreWhatThePersonChose) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
   Click(m_window->ApplyButton());
-  const std::map<std::string, std::string> expected = {
-      {"SimulateCache", "1"},
-      {"SearchForImages", "False"},
-      {"ResetContext", "False"},
-      {"CacheAlwaysCheckForNewerPages", "Yes"},
-      {"CacheHtmlPages", "Yes"},
-      {"ClearCacheForSimulateNewUser", "True"},
-      {"Browser_Type", "Mozilla Firefox"},
-      {"BrowserVer", kFirefoxVersion},
-      {"BrowserPlatform", "Linux"},
-      {"BrowserLanguage", "en-us"},
-      {"CustomUserAgent", "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT)"},
-      {"UseCustomAgent", "0"},
-      {"UseBrowserAgent", "1"},
-      {"BrowserUserAgent", kFirefoxOnLinux},
-      {"KeepNonTextMimeTypeForQuillet", "text/xml;1;text/plain;0;application/json;1"},
-      {"KeepNonTextMimeType", "text/xml;application/json"},
-      {"IgnoreContentCachingTypes", "0"},
-  };
+  const std::map<std::string, std::string> expected = tessaly::test::WebSectionAfterTheJourney();
   EXPECT_EQ(SectionOf(Settings(), "WEB"), expected);
 }
 

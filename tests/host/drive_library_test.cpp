@@ -13,30 +13,17 @@
 #include "platform/profile/profile.h"
 #include "settings/edition.h"
 #include "tests/host/drive_fixture.h"
+#include "tests/host/library_tab_journey.h"
 
 namespace {
+
+using tessaly::test::kFirefoxOnLinux;
+using tessaly::test::SectionOf;
 
 using tessaly::test::DriveTest;
 using tessaly::test::Events;
 using tessaly::test::Json;
 using tessaly::test::LinesWith;
-
-constexpr bool kEarlier = tessaly::kEdition == tessaly::Edition::Earlier;
-// The first version the dialog offers for Firefox, and what it composes with it on Linux.
-constexpr const char* kFirefoxVersion = kEarlier ? "1.5.0.6" : "6.0";
-constexpr const char* kFirefoxOnLinux =
-    kEarlier ? "Mozilla/5.0 (X11; U; Linux i686; en-us; rv:1.8.0.6) Gecko/20060728 Firefox/1.5.0.6"
-             : "Mozilla/5.0 (X11; Linux i686; rv:6.0; en-us) Gecko/20060508 Firefox/6.0";
-
-// Every key of a section with its value.
-std::map<std::string, std::string> SectionOf(const std::string& file, const char* section) {
-  std::vector<char> names(4096);
-  const DWORD length = GetPrivateProfileStringA(section, nullptr, "", names.data(), names.size(), file.c_str());
-  std::map<std::string, std::string> values;
-  for (const char* name = names.data(); name < names.data() + length && *name; name += std::strlen(name) + 1)
-    values[name] = platform::profile::ReadString(file, section, name).value_or("<missing>");
-  return values;
-}
 
 class LibraryTab : public DriveTest {};
 
@@ -71,25 +58,7 @@ TEST_F(LibraryTab, TheTabAndItsDialogsStoreExactlyTheirKeys) {
   EXPECT_EQ(LinesWith(result, "text").at(0)["text"], std::string(kFirefoxOnLinux))
       << "the tab shows the composed User-Agent";
 
-  const std::map<std::string, std::string> expected = {
-      {"SimulateCache", "1"},
-      {"SearchForImages", "False"},
-      {"ResetContext", "False"},
-      {"CacheAlwaysCheckForNewerPages", "Yes"},
-      {"CacheHtmlPages", "Yes"},
-      {"ClearCacheForSimulateNewUser", "True"},
-      {"Browser_Type", "Mozilla Firefox"},
-      {"BrowserVer", kFirefoxVersion},
-      {"BrowserPlatform", "Linux"},
-      {"BrowserLanguage", "en-us"},
-      {"CustomUserAgent", "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT)"},
-      {"UseCustomAgent", "0"},
-      {"UseBrowserAgent", "1"},
-      {"BrowserUserAgent", kFirefoxOnLinux},
-      {"KeepNonTextMimeTypeForQuillet", "text/xml;1;text/plain;0;application/json;1"},
-      {"KeepNonTextMimeType", "text/xml;application/json"},
-      {"IgnoreContentCachingTypes", "0"},
-  };
+  const std::map<std::string, std::string> expected = tessaly::test::WebSectionAfterTheJourney();
   EXPECT_EQ(SectionOf(settings, "WEB"), expected);
   std::vector<char> sections(256);
   GetPrivateProfileStringA(nullptr, nullptr, "", sections.data(), sections.size(), settings.c_str());
