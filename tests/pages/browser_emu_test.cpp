@@ -19,6 +19,7 @@
 
 namespace {
 
+using tessaly::test::HoverCase;
 using tessaly::test::PageTest;
 using tessaly::test::ReadFile;
 using tessaly::test::Tessaly;
@@ -326,12 +327,6 @@ const SummaryCase kSummaryCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Boxes, Summaries, ::testing::ValuesIn(kSummaryCases), tessaly::test::CaseName());
 
-struct HoverCase {
-  const char* name;
-  int id;
-  std::string hint;
-};
-
 class HoveringOnTheTab : public BrowserEmuPage, public ::testing::WithParamInterface<HoverCase> {};
 
 TEST_P(HoveringOnTheTab, ShowsTheControlsPair650MillisecondsAfterThePointerCame) {
@@ -339,15 +334,7 @@ TEST_P(HoveringOnTheTab, ShowsTheControlsPair650MillisecondsAfterThePointerCame)
   // Everything is made available and a first hint shown, so that any new one can be seen.
   WriteSettings("[WEB]\nCacheHtmlPages=Yes\n");
   Open();
-  const int before = c.id == 1042 ? 1041 : 1042;
-  Hover(before);
-  Wait(650);
-  const std::string first = Hint();
-  Hover(c.id);
-  Wait(649);
-  EXPECT_EQ(Hint(), first);
-  Wait(1);
-  EXPECT_EQ(Hint(), c.hint);
+  ExpectHintAfterDwell(c.id == 1042 ? 1041 : 1042, c.id, c.hint);
 }
 
 const HoverCase kHoverCases[] = {

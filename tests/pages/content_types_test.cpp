@@ -21,6 +21,7 @@
 namespace {
 
 using platform::window::input::Outcome;
+using tessaly::test::HoverCase;
 using tessaly::test::PageTest;
 using tessaly::test::ReadFile;
 using Items = std::vector<std::pair<std::string, int>>;
@@ -155,27 +156,12 @@ TEST_F(ContentTypesDialog, OkThatCannotWriteTheFileSaysSoAndKeepsTheDialogOpen) 
   Run();
 }
 
-struct HoverCase {
-  const char* name;
-  int id;
-  std::string hint;
-};
-
 class HoveringInTheDialog : public ContentTypesDialog, public ::testing::WithParamInterface<HoverCase> {};
 
 TEST_P(HoveringInTheDialog, ShowsTheControlsPair650MillisecondsAfterThePointerCame) {
   const HoverCase& c = GetParam();
   WriteSettings("[WEB]\nCacheHtmlPages=Yes\nIgnoreContentCachingTypes=0\n");
-  Steps().Then([&](HWND) {
-    Hover(c.id == 1065 ? 1066 : 1065);
-    Wait(650);
-    const std::string first = Hint();
-    Hover(c.id);
-    Wait(649);
-    EXPECT_EQ(Hint(), first);
-    Wait(1);
-    EXPECT_EQ(Hint(), c.hint);
-  });
+  Steps().Then([&](HWND) { ExpectHintAfterDwell(c.id == 1065 ? 1066 : 1065, c.id, c.hint); });
   Run();
 }
 

@@ -138,6 +138,18 @@ void PageTest::Hover(int id) {
 
 void PageTest::Wait(std::uint64_t ms) { platform::window::AdvanceClock(ms); }
 
+void PageTest::ExpectHintAfterDwell(int from, int to, const std::string& hint) {
+  constexpr std::uint64_t kDwellMs = 650;
+  Hover(from);
+  Wait(kDwellMs);
+  const std::string first = Hint();
+  Hover(to);
+  Wait(kDwellMs - 1);
+  EXPECT_EQ(Hint(), first) << to;
+  Wait(1);
+  EXPECT_EQ(Hint(), hint) << to;
+}
+
 std::string PageTest::Stored(const char* key) const {
   char value[1024];
   GetPrivateProfileStringA("WEB", key, "<missing>", value, sizeof value, m_settingsFile.c_str());

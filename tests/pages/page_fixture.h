@@ -53,6 +53,13 @@ class ModalSteps final : public platform::window::InputSource {
   std::queue<std::function<void(HWND)>> m_steps;
 };
 
+// A control the pointer comes onto, and the hint it shows.
+struct HoverCase {
+  const char* name;
+  int id;
+  std::string hint;
+};
+
 struct ShownMessageBox {
   std::string text;
   UINT helpId;
@@ -91,6 +98,9 @@ class PageTest : public ::testing::Test, private platform::window::MessageBoxPre
   void Click(int id);
   void Hover(int id);
   void Wait(std::uint64_t ms);
+  // With the pointer settled on `from` and its hint shown, moves onto `to`: the old hint stays
+  // until the dwell time has passed in full, then `hint` replaces it.
+  void ExpectHintAfterDwell(int from, int to, const std::string& hint);
 
   // The settings file's value, or "<missing>".
   std::string Stored(const char* key) const;
